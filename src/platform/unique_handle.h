@@ -7,7 +7,7 @@
 // Owns a kernel handle and closes it when it goes out of scope. Holds INVALID_HANDLE_VALUE or
 // a null handle when empty, depending on what the function that produced it returns on failure.
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
@@ -24,6 +24,6 @@ public:
     HANDLE get() const { return handle_; }
     bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     HANDLE handle_ = nullptr;
 };

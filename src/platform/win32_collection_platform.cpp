@@ -13,10 +13,9 @@ CollectionPlatform::WriteResult Win32CollectionPlatform::WriteFile(const std::st
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return WriteResult::NotCreated;
     DWORD written = 0;
-    const bool complete =
-        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                    nullptr) &&
-        written == bytes.size();
+    const bool complete = ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                                      &written, nullptr) &&
+                          written == bytes.size();
     return complete ? WriteResult::Written : WriteResult::PartlyWritten;
 }
 
@@ -27,7 +26,7 @@ int Win32CollectionPlatform::ExecuteAndWait(const std::string& commandLine,
 
 void Win32CollectionPlatform::ShowNotice(const std::string& text) { ::ShowNotice(text); }
 
-void Win32CollectionPlatform::DeleteFile(const std::string& path) { DeleteFileA(path.c_str()); }
+void Win32CollectionPlatform::RemoveFile(const std::string& path) { DeleteFileA(path.c_str()); }
 
 std::uint64_t Win32CollectionPlatform::FileSize(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;

@@ -38,13 +38,13 @@ void RunCollection(CollectionPlatform& platform, const ScriptLines& script) {
     switch (platform.WriteFile(ScriptFilePath, ScriptFileContent(script))) {
         case CollectionPlatform::WriteResult::Written: {
             const bool listingGrew = RunWrittenScript(platform);
-            platform.DeleteFile(ScriptFilePath);
+            platform.RemoveFile(ScriptFilePath);
             if (listingGrew) platform.ShellOpen(ListingFilePath);
             break;
         }
         case CollectionPlatform::WriteResult::PartlyWritten:
             // Never leave a truncated script behind for anyone to run.
-            platform.DeleteFile(ScriptFilePath);
+            platform.RemoveFile(ScriptFilePath);
             platform.ShowNotice(kWriteFailed);
             break;
         case CollectionPlatform::WriteResult::NotCreated:

@@ -10,7 +10,7 @@ namespace {
 
 // Records every platform call in order, as one readable line each.
 class RecordingPlatform : public CollectionPlatform {
-public:
+  public:
     WriteResult writeResult = WriteResult::Written;
     int exitCode = 0;
     std::vector<std::uint64_t> listingSizes{0, 120};  // answered in turn, the last one repeated
@@ -28,7 +28,7 @@ public:
         return exitCode;
     }
     void ShowNotice(const std::string& text) override { calls.push_back("notice " + text); }
-    void DeleteFile(const std::string& path) override { calls.push_back("delete " + path); }
+    void RemoveFile(const std::string& path) override { calls.push_back("delete " + path); }
     std::uint64_t FileSize(const std::string& path) override {
         calls.push_back("size " + path);
         const std::uint64_t size = listingSizes.front();
@@ -107,18 +107,33 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, CollectionRunFailure,
     testing::Values(
         // No stale script from an earlier run may be started when this run cannot write its own.
-        FailureCase{"ScriptNotCreated", WriteResult::NotCreated, 0, {0},
-                    {kWrite, kWriteFailed, kDisable}},
-        FailureCase{"ScriptPartlyWritten", WriteResult::PartlyWritten, 0, {0},
+        FailureCase{
+            "ScriptNotCreated", WriteResult::NotCreated, 0, {0}, {kWrite, kWriteFailed, kDisable}},
+        FailureCase{"ScriptPartlyWritten",
+                    WriteResult::PartlyWritten,
+                    0,
+                    {0},
                     {kWrite, kDelete, kWriteFailed, kDisable}},
-        FailureCase{"ScriptNotStarted", WriteResult::Written, -1, {0},
+        FailureCase{"ScriptNotStarted",
+                    WriteResult::Written,
+                    -1,
+                    {0},
                     {kWrite, kSize, kRun, kStartFailed, kDelete, kDisable}},
-        FailureCase{"ListingAbsentAfterRun", WriteResult::Written, 0, {0, 0},
+        FailureCase{"ListingAbsentAfterRun",
+                    WriteResult::Written,
+                    0,
+                    {0, 0},
                     {kWrite, kSize, kRun, kSize, kNothingWritten, kDelete, kDisable}},
-        FailureCase{"ListingDidNotGrow", WriteResult::Written, 0, {4096, 4096},
+        FailureCase{"ListingDidNotGrow",
+                    WriteResult::Written,
+                    0,
+                    {4096, 4096},
                     {kWrite, kSize, kRun, kSize, kNothingWritten, kDelete, kDisable}},
         // Someone else shrank or replaced the listing meanwhile: still nothing of ours in it.
-        FailureCase{"ListingShrank", WriteResult::Written, 0, {4096, 100},
+        FailureCase{"ListingShrank",
+                    WriteResult::Written,
+                    0,
+                    {4096, 100},
                     {kWrite, kSize, kRun, kSize, kNothingWritten, kDelete, kDisable}}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 

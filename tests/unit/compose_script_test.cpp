@@ -24,9 +24,10 @@ TEST(DesignScript, DefaultScriptIsTheThreeDesignedLines) {
 }
 
 TEST(DesignScript, TemplatePiecesAreTheDesignedOnes) {
-    EXPECT_EQ(Pieces(), (ScriptLines{"for /r", "%%a in (.) do (pushd \"%%~fa\"",
-                                     "for /f \"delims=\" %%i in ('dir /x/b/a-d/oN *.*') do echo+%%~nxi+",
-                                     "%%~pi%%~nxi+%%~ti+%%~xi>> C:\\文件清单.txt)"}));
+    EXPECT_EQ(Pieces(),
+              (ScriptLines{"for /r", "%%a in (.) do (pushd \"%%~fa\"",
+                           "for /f \"delims=\" %%i in ('dir /x/b/a-d/oN *.*') do echo+%%~nxi+",
+                           "%%~pi%%~nxi+%%~ti+%%~xi>> C:\\文件清单.txt)"}));
 }
 
 struct CompositionCase {
@@ -86,9 +87,9 @@ TEST(DrivePrefix, CountsDoubleByteCharactersAsOne) {
     const struct {
         std::string path, prefix;
     } cases[] = {
-        {"E:\\", "E:"},       {"\\\\srv\\x", "\\\\"}, {"", ""},
-        {"D", "D"},           {"踈X:\\", "踈X"},      {"文件夹", "文件"},
-        {"\x81", "\x81"},  // a lead byte standing last is taken as it is
+        {"E:\\", "E:"},     {"\\\\srv\\x", "\\\\"}, {"", ""},         {"D", "D"},
+        {"踈X:\\", "踈X"},  {"文件夹", "文件"},     {"\x81", "\x81"},  // a lead byte standing last
+                                                                       // is taken as it is
         {"A\x81", "A\x81"},
     };
     for (const auto& c : cases) EXPECT_EQ(DrivePrefix(c.path), c.prefix) << c.path;

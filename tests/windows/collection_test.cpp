@@ -1,0 +1,254 @@
+// Real collections: the program's script lists and composition, the Win32 platform layer and the
+// system's cmd, on fixture folders under D: and E: that the test prefix maps to scratch folders.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "collection_run.h"
+#include "compose_script.h"
+#include "design.h"
+#include "resource.h"
+#include "test_files.h"
+#include "win32_collection_platform.h"
+
+namespace {
+
+// The real platform, except that notices are recorded instead of waiting for a person, and the
+// shell calls are recorded before they go to the real shell.
+class UnattendedPlatform : public Win32CollectionPlatform {
+  public:
+    UnattendedPlatform() : Win32CollectionPlatform(nullptr) {}
+    std::vector<std::string> notices, opened;
+
+    void ShowNotice(const std::string& text) override { notices.push_back(text); }
+    void ShellOpen(const std::string& path) override {
+        opened.push_back(path);
+        Win32CollectionPlatform::ShellOpen(path);
+    }
+};
+
+const std::string kDone = "文件整理完毕。请查看文件C:\\文件清单.txt";
+
+// %~t as this system's cmd prints kStampUtc.
+std::string Stamp() {
+    if (IsWine()) return kWineStamp;  // Wine: yyyy/M/d HH:mm in UTC, whatever the time zone
+    FILETIME utc, local;
+    SystemTimeToFileTime(&kStampUtc, &utc);
+    FileTimeToLocalFileTime(&utc, &local);
+    SYSTEMTIME time;
+    FileTimeToSystemTime(&local, &time);
+    char date[64], clock[64];
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, sizeof date);
+    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &time, nullptr, clock, sizeof clock);
+    return std::string(date) + " " + clock;
+}
+
+// The line a composed script writes for a file: `folder` is where it lies, drive included and
+// ending in "\"; `name` is an ASCII file name.
+std::string ComposedLine(const std::string& folder, const std::string& name) {
+    const std::size_t dot = name.rfind('.');
+    const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
+    return name + "+ " + folder + name + "+" + Stamp() + "+" + extension;
+}
+
+// The listing's lines, sorted. Wine's echo writes the "+" right after "echo" that Windows'
+// echo swallows; that one leading "+" is dropped under Wine and nowhere else.
+std::vector<std::string> ListingLines(const std::string& bytes) {
+    std::vector<std::string> lines = SplitLines(bytes);
+    if (IsWine()) {
+        for (std::string& line : lines) {
+            if (!line.empty() && line[0] == '+') line.erase(0, 1);
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> lines) {
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+class Collection : public testing::Test {
+  protected:
+    void SetUp() override {
+        RemoveFixtures();
+        // cmd starts in the program's current folder; nothing of it may reach the listing.
+        MakeDirs("D:\\cwd");
+        MakeStampedFile("D:\\cwd\\SENTINEL.txt");
+        SetCurrentDirectoryA("D:\\cwd");
+    }
+
+    void TearDown() override {
+        SetCurrentDirectoryA("C:\\");
+        RemoveFixtures();
+    }
+
+    static void RemoveFixtures() {
+        for (const char* path : {ListingFilePath, ScriptFilePath, kRecorderLog, "D:\\fixture",
+                                 "D:\\手机软件", "D:\\stale-ran.txt", "E:\\root.txt", "E:\\dir"}) {
+            RemoveTree(path);
+        }
+    }
+
+    // Creates each file (relative to `root`) and returns the lines a composed script writes.
+    static std::vector<std::string> MakeTree(const std::string& root,
+                                             const std::vector<std::string>& files) {
+        std::vector<std::string> expected;
+        for (const std::string& file : files) {
+            const std::string path = root + file;
+            const std::size_t slash = path.rfind('\\');
+            MakeDirs(path.substr(0, slash));
+            MakeStampedFile(path);
+            expected.push_back(ComposedLine(path.substr(0, slash + 1), path.substr(slash + 1)));
+        }
+        return Sorted(expected);
+    }
+
+    static ScriptLines ComposedFor(const std::string& folder) {
+        ScriptLines script = LoadDesignLines(IDS_MEMO1_LINE0);
+        ComposeScript(script, LoadDesignLines(IDS_MEMO2_LINE0), folder);
+        return script;
+    }
+
+    UnattendedPlatform platform;
+};
+
+struct TreeCase {
+    const char* name;
+    std::string folder;  // as the folder browser returns it
+    std::string root;    // the folder again, ending in "\"
+    std::vector<std::string> files;
+};
+
+void PrintTo(const TreeCase& c, std::ostream* os) { *os << c.name; }
+
+class CollectionOfTree : public Collection, public testing::WithParamInterface<TreeCase> {};
+
+TEST_P(CollectionOfTree, ListsEveryFileOnceWithItsPathAndNothingElse) {
+    const TreeCase& c = GetParam();
+    const std::vector<std::string> expected = MakeTree(c.root, c.files);
+    // A file beside the chosen folder must stay out of the listing.
+    MakeDirs("D:\\fixture");
+    MakeStampedFile("D:\\fixture\\NEIGHBOUR.txt");
+
+    RunCollection(platform, ComposedFor(c.folder));
+
+    const std::string listing = ReadBytes(ListingFilePath);
+    EXPECT_EQ(ListingLines(listing), expected);
+    ASSERT_GE(listing.size(), 2u);
+    EXPECT_EQ(listing.substr(listing.size() - 2), "\r\n");
+    EXPECT_EQ(platform.notices, std::vector<std::string>{kDone});
+    EXPECT_FALSE(Exists(ScriptFilePath));
+    EXPECT_EQ(platform.opened, std::vector<std::string>{ListingFilePath});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, CollectionOfTree,
+    testing::Values(
+        TreeCase{"Ascii",
+                 "D:\\fixture\\plain",
+                 "D:\\fixture\\plain\\",
+                 {"a.txt", "noext", "b.tar.gz", "sub\\c.log", "sub\\deeper\\d.TXT"}},
+        TreeCase{"ChineseFolders",
+                 "D:\\fixture\\中文目录",
+                 "D:\\fixture\\中文目录\\",
+                 {"x.txt", "子目录\\y.doc", "踈稾\\z.csv"}},
+        // Unquoted, this name ended the for command early and cmd listed its current folder.
+        TreeCase{"BlanksAmpersandPercent",
+                 "D:\\fixture\\a b&c%d",
+                 "D:\\fixture\\a b&c%d\\",
+                 {"f.txt", "x y\\g.txt", "100%\\h.txt"}},
+        TreeCase{"DriveRoot", "E:\\", "E:\\", {"root.txt", "dir\\deep.txt"}}));
+
+TEST_F(Collection, DefaultScriptListsTheDefaultFolderInItsOwnFormat) {
+    MakeTree("D:\\手机软件\\", {"app.apk", "子目录\\readme.txt"});
+
+    RunCollection(platform, LoadDesignLines(IDS_MEMO1_LINE0));
+
+    // Blank-separated, no extension field; the leading blank comes from "echo  ".
+    EXPECT_EQ(
+        SplitLines(ReadBytes(ListingFilePath)),
+        (std::vector<std::string>{" app.apk  D:\\手机软件\\app.apk   " + Stamp(),
+                                  " readme.txt  D:\\手机软件\\子目录\\readme.txt   " + Stamp()}));
+    EXPECT_EQ(platform.notices, std::vector<std::string>{kDone});
+    EXPECT_FALSE(Exists(ScriptFilePath));
+    // The shell really started the "open" handler for the listing.
+    EXPECT_EQ(WaitForRecorderLines(1), std::vector<std::string>{"C:\\文件清单.txt"});
+}
+
+TEST_F(Collection, AppendsAndNeverTouchesEarlierBytes) {
+    WriteBytes(ListingFilePath, "earlier line\r\n");
+    MakeTree("D:\\fixture\\one\\", {"1.txt"});
+    MakeTree("D:\\fixture\\two\\", {"2.txt", "3.txt"});
+
+    RunCollection(platform, ComposedFor("D:\\fixture\\one"));
+    const std::string afterFirst = ReadBytes(ListingFilePath);
+    RunCollection(platform, ComposedFor("D:\\fixture\\two"));
+    const std::string afterSecond = ReadBytes(ListingFilePath);
+
+    EXPECT_EQ(afterFirst.rfind("earlier line\r\n", 0), 0u);
+    EXPECT_EQ(afterSecond.substr(0, afterFirst.size()), afterFirst);
+    EXPECT_EQ(SplitLines(afterSecond).size(), 4u);
+}
+
+// A script file that cannot be replaced: the stale one left there must not run.
+TEST_F(Collection, UnwritableScriptFileStartsNothing) {
+    WriteBytes(ScriptFilePath, "echo stale>> D:\\stale-ran.txt\r\n");
+    HANDLE held = CreateFileA(ScriptFilePath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    MakeTree("D:\\fixture\\plain\\", {"a.txt"});
+
+    RunCollection(platform, ComposedFor("D:\\fixture\\plain"));
+    CloseHandle(held);
+
+    EXPECT_EQ(
+        platform.notices,
+        std::vector<std::string>{"请确认是否关闭杀毒软件！若已关闭，请改一改本软件的名称试试！"});
+    EXPECT_FALSE(Exists("D:\\stale-ran.txt"));
+    EXPECT_FALSE(Exists(ListingFilePath));
+    EXPECT_TRUE(platform.opened.empty());
+}
+
+TEST_F(Collection, ScriptFileBlockedByAFolderStartsNothing) {
+    MakeDirs(ScriptFilePath);
+    MakeTree("D:\\fixture\\plain\\", {"a.txt"});
+
+    RunCollection(platform, ComposedFor("D:\\fixture\\plain"));
+
+    EXPECT_EQ(
+        platform.notices,
+        std::vector<std::string>{"请确认是否关闭杀毒软件！若已关闭，请改一改本软件的名称试试！"});
+    EXPECT_FALSE(Exists(ListingFilePath));
+    EXPECT_TRUE(platform.opened.empty());
+}
+
+// cmd fails silently when it cannot append; the run must not claim a listing it never wrote.
+TEST_F(Collection, ListingThatCannotBeWrittenIsReported) {
+    MakeDirs(ListingFilePath);
+    MakeTree("D:\\fixture\\plain\\", {"a.txt"});
+
+    RunCollection(platform, ComposedFor("D:\\fixture\\plain"));
+
+    EXPECT_EQ(
+        platform.notices,
+        std::vector<std::string>{
+            "本次采集没有写入任何记录：所选文件夹中可能没有文件，或者本软件无权写入C:\\文件清单."
+            "txt（可尝试以管理员身份运行）。"});
+    EXPECT_FALSE(Exists(ScriptFilePath));
+    EXPECT_TRUE(platform.opened.empty());
+}
+
+TEST_F(Collection, EmptyFolderIsReportedAsNothingWritten) {
+    MakeDirs("D:\\fixture\\empty\\sub");
+
+    RunCollection(platform, ComposedFor("D:\\fixture\\empty"));
+
+    ASSERT_EQ(platform.notices.size(), 1u);
+    EXPECT_EQ(platform.notices[0].rfind("本次采集没有写入任何记录", 0), 0u);
+    EXPECT_FALSE(Exists(ListingFilePath));
+    EXPECT_TRUE(platform.opened.empty());
+}
+
+}  // namespace
