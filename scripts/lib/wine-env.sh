@@ -39,8 +39,13 @@ wine_env_start() {
         [ -L "$user_dir" ] && rm "$user_dir" && mkdir -p "$user_dir"
     done
 
-    wineserver -p >/dev/null 2>&1 </dev/null
     wine_reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    if [ -n "$WINE_ENV_XVFB" ]; then
+        # On the virtual display no window manager runs: a Wine desktop the display's size
+        # draws title bars and frames as Windows would.
+        wine_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+        wine_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
+    fi
     if [ -n "$recorder" ]; then
         cp "$recorder" "$WINEPREFIX/drive_c/recorder.exe"
         # A new prefix has the txtfile class but does not tie ".txt" to it.
@@ -51,6 +56,13 @@ wine_env_start() {
             wine_reg add "$key" /ve /d '"C:\recorder.exe" "%1"' /f
         done
     fi
+
+    # Restart, so that drive mappings and the desktop take effect, under a server that stays
+    # up until wine_env_stop; the first command starts the prefix's services.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
 wine_reg() {

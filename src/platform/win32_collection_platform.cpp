@@ -1,8 +1,7 @@
 #include "win32_collection_platform.h"
 
-#include <shellapi.h>
-
 #include "execute_and_wait.h"
+#include "shell.h"
 #include "show_notice.h"
 #include "unique_handle.h"
 
@@ -37,8 +36,6 @@ std::uint64_t Win32CollectionPlatform::FileSize(const std::string& path) {
     return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
-void Win32CollectionPlatform::ShellOpen(const std::string& path) {
-    ShellExecuteA(nullptr, "open", path.c_str(), "", "", SW_SHOWNORMAL);
-}
+void Win32CollectionPlatform::ShellOpen(const std::string& path) { ShellOpenFile(path); }
 
 void Win32CollectionPlatform::DisableRunButton() { EnableWindow(runButton_, FALSE); }
