@@ -2,11 +2,10 @@
 // system's cmd, on fixture folders under D: and E: that the test prefix maps to scratch folders.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "collection_run.h"
 #include "compose_script.h"
 #include "design.h"
+#include "listing_lines.h"
 #include "resource.h"
 #include "test_files.h"
 #include "win32_collection_platform.h"
@@ -28,46 +27,6 @@ class UnattendedPlatform : public Win32CollectionPlatform {
 };
 
 const std::string kDone = "文件整理完毕。请查看文件C:\\文件清单.txt";
-
-// %~t as this system's cmd prints kStampUtc.
-std::string Stamp() {
-    if (IsWine()) return kWineStamp;  // Wine: yyyy/M/d HH:mm in UTC, whatever the time zone
-    FILETIME utc, local;
-    SystemTimeToFileTime(&kStampUtc, &utc);
-    FileTimeToLocalFileTime(&utc, &local);
-    SYSTEMTIME time;
-    FileTimeToSystemTime(&local, &time);
-    char date[64], clock[64];
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, sizeof date);
-    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &time, nullptr, clock, sizeof clock);
-    return std::string(date) + " " + clock;
-}
-
-// The line a composed script writes for a file: `folder` is where it lies, drive included and
-// ending in "\"; `name` is an ASCII file name.
-std::string ComposedLine(const std::string& folder, const std::string& name) {
-    const std::size_t dot = name.rfind('.');
-    const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
-    return name + "+ " + folder + name + "+" + Stamp() + "+" + extension;
-}
-
-// The listing's lines, sorted. Wine's echo writes the "+" right after "echo" that Windows'
-// echo swallows; that one leading "+" is dropped under Wine and nowhere else.
-std::vector<std::string> ListingLines(const std::string& bytes) {
-    std::vector<std::string> lines = SplitLines(bytes);
-    if (IsWine()) {
-        for (std::string& line : lines) {
-            if (!line.empty() && line[0] == '+') line.erase(0, 1);
-        }
-    }
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
-
-std::vector<std::string> Sorted(std::vector<std::string> lines) {
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
 
 class Collection : public testing::Test {
   protected:
