@@ -1,6 +1,7 @@
-# Sourced by the scripts that run the program or its tests under Wine. Sets up a throwaway Wine
-# prefix with D: and E: mapped to scratch folders, a virtual display when there is none, and
-# the recorder as the shell's "open" handler for text files and web addresses.
+# Sourced by the scripts that run the program or its tests under Wine. Sets up a Wine prefix in
+# WORKDIR (new, unless one is there already) with D: and E: mapped to folders beside it, a
+# virtual display when there is none, and optionally the recorder as the shell's "open" handler
+# for text files and web addresses.
 #
 #   wine_env_start WORKDIR [RECORDER_EXE]   exports WINEPREFIX, DRIVE_D, DRIVE_E, DISPLAY, ...
 #   wine_env_stop                           ends the prefix's processes and the display
@@ -29,7 +30,7 @@ wine_env_start() {
 
     # Wine's background processes inherit the standard handles of whoever starts them: start
     # them here with all three closed, so that no later pipe reader waits for them.
-    wineboot -i >/dev/null 2>&1 </dev/null
+    [ -d "$WINEPREFIX/drive_c" ] || wineboot -i >/dev/null 2>&1 </dev/null
     wineserver -w
     ln -sfn "$DRIVE_D" "$WINEPREFIX/dosdevices/d:"
     ln -sfn "$DRIVE_E" "$WINEPREFIX/dosdevices/e:"
@@ -46,10 +47,10 @@ wine_env_start() {
         wine_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
         wine_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
     fi
+    # A new prefix has the txtfile class (notepad) but does not tie ".txt" to it.
+    wine_reg add 'HKCR\.txt' /ve /d txtfile /f
     if [ -n "$recorder" ]; then
         cp "$recorder" "$WINEPREFIX/drive_c/recorder.exe"
-        # A new prefix has the txtfile class but does not tie ".txt" to it.
-        wine_reg add 'HKCR\.txt' /ve /d txtfile /f
         local key
         for key in 'HKCR\txtfile\shell\open\command' 'HKCR\http\shell\open\command' \
                    'HKCR\https\shell\open\command'; do
