@@ -47,7 +47,9 @@ std::string ModuleApplicationTitle() {
 
 void ShowNotice(const std::string& text) {
     noticeHook = SetWindowsHookExA(WH_CBT, OnNoticeActivate, nullptr, GetCurrentThreadId());
-    // MB_TASKMODAL with no owner disables every window of this thread while the box is up.
-    MessageBoxA(nullptr, text.c_str(), ModuleApplicationTitle().c_str(), MB_OK | MB_TASKMODAL);
+    // MB_TASKMODAL with no owner disables every window of this thread while the box is up;
+    // MB_SETFOREGROUND brings it to the front when a long collection ends behind other windows.
+    MessageBoxA(nullptr, text.c_str(), ModuleApplicationTitle().c_str(),
+                MB_OK | MB_TASKMODAL | MB_SETFOREGROUND);
     if (noticeHook) UnhookWindowsHookEx(std::exchange(noticeHook, nullptr));
 }

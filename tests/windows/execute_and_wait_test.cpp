@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <future>
 
 #include "execute_and_wait.h"
 #include "test_files.h"
@@ -36,6 +38,53 @@ TEST(ExecuteAndWait, LineOverFiveHundredTwelveCharactersStartsNothing) {
     EXPECT_EQ(ExecuteAndWait(fits, kHidden), 0);
     EXPECT_TRUE(Exists("D:\\started.txt"));
     RemoveTree("D:\\started.txt");
+}
+
+// Polls `done` until it holds, for at most `timeoutMs`.
+bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
+    for (int waited = 0; !done(); waited += 20) {
+        if (waited >= timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+bool AnyConsoleVisible() {
+    bool visible = false;
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (IsWindowVisible(window) && std::string(name).find("Console") != std::string::npos) {
+                *reinterpret_cast<bool*>(found) = true;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&visible));
+    return visible;
+}
+
+// Runs a batch file that waits for D:\go, and answers whether its console was visible while it
+// waited.
+bool ConsoleVisibleWhileRunning(unsigned short showMode) {
+    RemoveTree("D:\\go");
+    RemoveTree("D:\\waiting");
+    WriteBytes("D:\\wait.bat",
+               "@echo off\r\necho x> D:\\waiting\r\n:loop\r\nif not exist D:\\go goto loop\r\n");
+    auto run =
+        std::async(std::launch::async, [&] { return ExecuteAndWait("D:\\wait.bat", showMode); });
+    EXPECT_TRUE(WaitFor([] { return Exists("D:\\waiting"); }, 10000));
+    // A console shows within moments of its batch running; give it two seconds to appear.
+    const bool visible = WaitFor(AnyConsoleVisible, 2000);
+    WriteBytes("D:\\go", "");
+    EXPECT_EQ(run.get(), 0);
+    for (const char* path : {"D:\\go", "D:\\waiting", "D:\\wait.bat"}) RemoveTree(path);
+    return visible;
+}
+
+TEST(ExecuteAndWait, BatchConsoleStaysHiddenWithShowModeZero) {
+    EXPECT_TRUE(ConsoleVisibleWhileRunning(SW_SHOWNORMAL));  // the check can see a console
+    EXPECT_FALSE(ConsoleVisibleWhileRunning(SW_HIDE));
 }
 
 }  // namespace
