@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "centre_on_screen.h"
 #include "choose_folder.h"
 #include "collection_run.h"
 #include "compose_script.h"
@@ -133,17 +134,7 @@ void TForm1::LayOutControls(UINT dpi) {
 }
 
 void TForm1::Show(int showCommand) {
-    RECT window;
-    GetWindowRect(handle_, &window);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& screen = monitor.rcWork;
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    SetWindowPos(handle_, nullptr, screen.left + (screen.right - screen.left - width) / 2,
-                 screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreOnScreen(handle_);
     ShowWindow(handle_, showCommand);
     UpdateWindow(handle_);
 }

@@ -5,24 +5,11 @@
 #include <utility>
 
 #include "application_title.h"
+#include "centre_on_screen.h"
 
 namespace {
 
 HHOOK noticeHook = nullptr;
-
-void CentreOnScreen(HWND window) {
-    RECT box;
-    GetWindowRect(window, &box);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& screen = monitor.rcMonitor;
-    const int width = box.right - box.left;
-    const int height = box.bottom - box.top;
-    SetWindowPos(window, nullptr, screen.left + (screen.right - screen.left - width) / 2,
-                 screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 // Catches the message box as it is first activated, before the user sees it: the system labels
 // its button in the system's language (确定 on a Chinese system) and centres it on its owner.

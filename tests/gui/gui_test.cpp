@@ -57,11 +57,12 @@ std::pair<long, long> OffCentre(HWND window, const RECT& area) {
             (rect.top + rect.bottom) / 2 - (area.top + area.bottom) / 2};
 }
 
-RECT Monitor(HWND window, bool workArea) {
+// The usable part of the window's monitor, without the taskbar.
+RECT WorkArea(HWND window) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    return workArea ? monitor.rcWork : monitor.rcMonitor;
+    return monitor.rcWork;
 }
 
 class ProgramWindow : public testing::Test {
@@ -157,7 +158,7 @@ TEST_F(ProgramWindow, StartsWithTheWarningThenShowsTheDesignedWindow) {
         if (ClassOf(child) != "Static") continue;
         EXPECT_FALSE(SendMessageA(child, STM_GETICON, 0, 0)) << "an icon";
     }
-    const auto [dx, dy] = OffCentre(warning, Monitor(warning, false));
+    const auto [dx, dy] = OffCentre(warning, WorkArea(warning));
     EXPECT_LE(std::abs(dx), 1);
     EXPECT_LE(std::abs(dy), 1);
 
@@ -174,7 +175,7 @@ TEST_F(ProgramWindow, StartsWithTheWarningThenShowsTheDesignedWindow) {
     const RECT outer = WindowRect(main);
     EXPECT_EQ(outer.right - outer.left, Scaled(518));
     EXPECT_EQ(outer.bottom - outer.top, Scaled(144));
-    const auto [mx, my] = OffCentre(main, Monitor(main, true));
+    const auto [mx, my] = OffCentre(main, WorkArea(main));
     EXPECT_LE(std::abs(mx), 1);
     EXPECT_LE(std::abs(my), 1);
 

@@ -4,6 +4,22 @@
 
 RECT ScreenArea() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
+namespace {
+
+// Describes a 24-bit bottom-up image, as GetDIBits fills it and a BMP file stores it.
+BITMAPINFOHEADER ImageHeader(const ScreenImage& image) {
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = image.width;
+    info.biHeight = image.height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    return info;
+}
+
+}  // namespace
+
 ScreenImage CaptureScreen(const RECT& area) {
     ScreenImage image;
     image.width = area.right - area.left;
@@ -17,13 +33,7 @@ ScreenImage CaptureScreen(const RECT& area) {
     BitBlt(memory, 0, 0, image.width, image.height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, previous);
 
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = image.width;
-    info.biHeight = image.height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = ImageHeader(image);
     const std::size_t stride = (static_cast<std::size_t>(image.width) * 3 + 3) & ~std::size_t{3};
     image.pixels.resize(stride * image.height);
     GetDIBits(memory, bitmap, 0, image.height, image.pixels.data(),
@@ -37,13 +47,7 @@ ScreenImage CaptureScreen(const RECT& area) {
 namespace {
 
 bool SaveBmp(const ScreenImage& image, const std::string& path) {
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = image.width;
-    info.biHeight = image.height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    const BITMAPINFOHEADER info = ImageHeader(image);
     BITMAPFILEHEADER header{};
     header.bfType = 0x4D42;  // "BM"
     header.bfOffBits = sizeof header + sizeof info;

@@ -151,34 +151,25 @@ TEST_F(Collection, AppendsAndNeverTouchesEarlierBytes) {
     EXPECT_EQ(SplitLines(afterSecond).size(), 4u);
 }
 
-// A script file that cannot be replaced: the stale one left there must not run.
+// A script file that cannot be replaced, because another program holds it open or a folder
+// stands in its place: nothing may run, least of all the stale script left there.
 TEST_F(Collection, UnwritableScriptFileStartsNothing) {
+    MakeTree("D:\\fixture\\plain\\", {"a.txt"});
+
     WriteBytes(ScriptFilePath, "echo stale>> D:\\stale-ran.txt\r\n");
     HANDLE held = CreateFileA(ScriptFilePath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    MakeTree("D:\\fixture\\plain\\", {"a.txt"});
-
     RunCollection(platform, ComposedFor("D:\\fixture\\plain"));
     CloseHandle(held);
+    RemoveTree(ScriptFilePath);
 
-    EXPECT_EQ(
-        platform.notices,
-        std::vector<std::string>{"请确认是否关闭杀毒软件！若已关闭，请改一改本软件的名称试试！"});
-    EXPECT_FALSE(Exists("D:\\stale-ran.txt"));
-    EXPECT_FALSE(Exists(ListingFilePath));
-    EXPECT_TRUE(platform.opened.empty());
-}
-
-TEST_F(Collection, ScriptFileBlockedByAFolderStartsNothing) {
     MakeDirs(ScriptFilePath);
-    MakeTree("D:\\fixture\\plain\\", {"a.txt"});
-
     RunCollection(platform, ComposedFor("D:\\fixture\\plain"));
 
-    EXPECT_EQ(
-        platform.notices,
-        std::vector<std::string>{"请确认是否关闭杀毒软件！若已关闭，请改一改本软件的名称试试！"});
+    const std::string writeFailed = "请确认是否关闭杀毒软件！若已关闭，请改一改本软件的名称试试！";
+    EXPECT_EQ(platform.notices, (std::vector<std::string>{writeFailed, writeFailed}));
+    EXPECT_FALSE(Exists("D:\\stale-ran.txt"));
     EXPECT_FALSE(Exists(ListingFilePath));
     EXPECT_TRUE(platform.opened.empty());
 }
