@@ -13,7 +13,7 @@ build=$root/build
 
 case "$(uname -s)" in
 MINGW* | MSYS*)
-    cmake -S "$root" -B "$build" -G "MinGW Makefiles" -DBUILD_TESTING=OFF >/dev/null
+    cmake -S "$root" -B "$build" -DBUILD_TESTING=OFF >/dev/null
     cmake --build "$build" --target Project1
     exec "$build/bin/Project1.exe"
     ;;
