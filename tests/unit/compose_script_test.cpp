@@ -12,7 +12,8 @@ ScriptLines DefaultScript() { return {std::begin(kDesignMemo1Lines), std::end(kD
 ScriptLines Pieces() { return {std::begin(kDesignMemo2Lines), std::end(kDesignMemo2Lines)}; }
 
 const std::string kLine1Tail = " %%a in (.) do (pushd \"%%~fa\"";
-const std::string kLine2Head = "for /f \"delims=\" %%i in ('dir /x/b/a-d/oN *.*') do echo+%%~nxi+ ";
+const std::string kLine2Head =
+    "for /f \"eol=| delims=\" %%i in ('dir /x/b/a-d/oN *.*') do echo+%%~nxi+ ";
 const std::string kLine2Tail = "%%~pi%%~nxi+%%~ti+%%~xi>> C:\\文件清单.txt)";
 
 TEST(DesignScript, DefaultScriptIsTheThreeDesignedLines) {
@@ -24,10 +25,11 @@ TEST(DesignScript, DefaultScriptIsTheThreeDesignedLines) {
 }
 
 TEST(DesignScript, TemplatePiecesAreTheDesignedOnes) {
-    EXPECT_EQ(Pieces(),
-              (ScriptLines{"for /r", "%%a in (.) do (pushd \"%%~fa\"",
-                           "for /f \"delims=\" %%i in ('dir /x/b/a-d/oN *.*') do echo+%%~nxi+",
-                           "%%~pi%%~nxi+%%~ti+%%~xi>> C:\\文件清单.txt)"}));
+    EXPECT_EQ(
+        Pieces(),
+        (ScriptLines{"for /r", "%%a in (.) do (pushd \"%%~fa\"",
+                     "for /f \"eol=| delims=\" %%i in ('dir /x/b/a-d/oN *.*') do echo+%%~nxi+",
+                     "%%~pi%%~nxi+%%~ti+%%~xi>> C:\\文件清单.txt)"}));
 }
 
 struct CompositionCase {
@@ -87,9 +89,14 @@ TEST(DrivePrefix, CountsDoubleByteCharactersAsOne) {
     const struct {
         std::string path, prefix;
     } cases[] = {
-        {"E:\\", "E:"},     {"\\\\srv\\x", "\\\\"}, {"", ""},         {"D", "D"},
-        {"踈X:\\", "踈X"},  {"文件夹", "文件"},     {"\x81", "\x81"},  // a lead byte standing last
-                                                                       // is taken as it is
+        {"E:\\", "E:"},
+        {"\\\\srv\\x", "\\\\"},
+        {"", ""},
+        {"D", "D"},
+        {"踈X:\\", "踈X"},
+        {"文件夹", "文件"},
+        {"\x81", "\x81"},  // a lead byte standing last
+                           // is taken as it is
         {"A\x81", "A\x81"},
     };
     for (const auto& c : cases) EXPECT_EQ(DrivePrefix(c.path), c.prefix) << c.path;

@@ -5,21 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "recording_platform.h"
 #include "script_lines.h"
-#include "win32_collection_platform.h"
 
 // Running the program's own collection unattended on the scratch drives D: and E:.
-
-// The real Win32 platform, except that notices and shell "open" requests are recorded instead of
-// shown or started: nothing waits for a person and nothing but cmd is started.
-class RecordingPlatform : public Win32CollectionPlatform {
-  public:
-    RecordingPlatform() : Win32CollectionPlatform(nullptr) {}
-    std::vector<std::string> notices, opened;
-
-    void ShowNotice(const std::string& text) override { notices.push_back(text); }
-    void ShellOpen(const std::string& path) override { opened.push_back(path); }
-};
 
 // The notices of a collection run, as the program words them.
 extern const std::string kDoneNotice;

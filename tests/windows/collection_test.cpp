@@ -6,22 +6,18 @@
 #include "compose_script.h"
 #include "design.h"
 #include "listing_lines.h"
+#include "recording_platform.h"
 #include "resource.h"
 #include "test_files.h"
-#include "win32_collection_platform.h"
 
 namespace {
 
-// The real platform, except that notices are recorded instead of waiting for a person, and the
-// shell calls are recorded before they go to the real shell.
-class UnattendedPlatform : public Win32CollectionPlatform {
+// Records the shell calls and passes them on to the real shell, whose "open" handler in the test
+// prefix is the recorder.
+class ShellRecordingPlatform : public RecordingPlatform {
   public:
-    UnattendedPlatform() : Win32CollectionPlatform(nullptr) {}
-    std::vector<std::string> notices, opened;
-
-    void ShowNotice(const std::string& text) override { notices.push_back(text); }
     void ShellOpen(const std::string& path) override {
-        opened.push_back(path);
+        RecordingPlatform::ShellOpen(path);
         Win32CollectionPlatform::ShellOpen(path);
     }
 };
@@ -70,7 +66,7 @@ class Collection : public testing::Test {
         return script;
     }
 
-    UnattendedPlatform platform;
+    ShellRecordingPlatform platform;
 };
 
 struct TreeCase {
@@ -105,10 +101,12 @@ TEST_P(CollectionOfTree, ListsEveryFileOnceWithItsPathAndNothingElse) {
 INSTANTIATE_TEST_SUITE_P(
     Folders, CollectionOfTree,
     testing::Values(
-        TreeCase{"Ascii",
-                 "D:\\fixture\\plain",
-                 "D:\\fixture\\plain\\",
-                 {"a.txt", "noext", "b.tar.gz", "sub\\c.log", "sub\\deeper\\d.TXT"}},
+        TreeCase{
+            "Ascii",
+            "D:\\fixture\\plain",
+            "D:\\fixture\\plain\\",
+            // for /f skips lines starting with its end-of-line character, ";" by default.
+            {"a.txt", "noext", "b.tar.gz", ";semicolon.txt", "sub\\c.log", "sub\\deeper\\d.TXT"}},
         TreeCase{"ChineseFolders",
                  "D:\\fixture\\中文目录",
                  "D:\\fixture\\中文目录\\",

@@ -54,7 +54,7 @@ class Generator {
             std::string name;
             const int pieces = 1 + Below(folder ? 3 : 4);
             for (int i = 0; i < pieces; ++i) name += Piece(folder);
-            if (Acceptable(name, folder) && taken.insert(CaseKey(name)).second) return name;
+            if (Acceptable(name) && taken.insert(CaseKey(name)).second) return name;
         }
     }
 
@@ -66,13 +66,8 @@ class Generator {
         return pool[Below(static_cast<int>(pool.size()))];
     }
 
-    bool Acceptable(const std::string& name, bool folder) const {
+    bool Acceptable(const std::string& name) const {
         if (!IsValidWindowsName(name)) return false;
-        // Windows' "for /f" skips a line that starts with ";" (its default eol), so a file named
-        // that way is missing from the listing on Windows while Wine lists it. That loss is the
-        // template's and is known; the generator leaves such file names out so that this test
-        // checks the composition. Folder names are not read by "for /f" and may start with ";".
-        if (!folder && name[0] == ';') return false;
         if (limits_.noLoopVariableReferences) {
             for (std::size_t pos = name.find('%'); pos != std::string::npos;
                  pos = name.find('%', pos + 1)) {
