@@ -156,6 +156,8 @@ void TForm1::Edit1DblClick() {
 void TForm1::Button5Click() {
     Win32CollectionPlatform platform(Button5);
     RunCollection(platform, Memo1);
+    // The run disabled the button; keyboard focus must not stay on a disabled control.
+    if (GetFocus() == Button5) SetFocus(Edit1);
 }
 
 void TForm1::N1Click() { ShellOpenAddress(handle_, LoadDesignString(IDS_MAKER_PAGE)); }
@@ -169,12 +171,19 @@ LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wParam, LP
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY && form) {
+        // The window's last message: from here on the form has no window.
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        form->handle_ = nullptr;
+        form = nullptr;
+    }
     if (!form) return DefWindowProcA(window, message, wParam, lParam);
     return form->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT CALLBACK TForm1::Edit1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR, DWORD_PTR form) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, Edit1Proc, kEdit1Subclass);
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (message == WM_LBUTTONDBLCLK) {
         Guarded([&] { reinterpret_cast<TForm1*>(form)->Edit1DblClick(); });
@@ -215,8 +224,14 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                          SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
+        case WM_ACTIVATE:
+            // Keyboard focus returns to the control that had it when the window was left.
+            if (LOWORD(wParam) == WA_INACTIVE) focus_ = GetFocus();
+            return 0;
+        case WM_SETFOCUS:
+            SetFocus(focus_ && IsWindowEnabled(focus_) ? focus_ : Edit1);
+            return 0;
         case WM_DESTROY:
-            handle_ = nullptr;
             PostQuitMessage(0);
             return 0;
     }

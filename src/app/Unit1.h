@@ -46,6 +46,7 @@ class TForm1 {
 
     HWND handle_ = nullptr;
     HWND tooltip_ = nullptr;
+    HWND focus_ = nullptr;  // the control that had the keyboard focus when the window was left
     HFONT font_ = nullptr;
     FormLayout layout_;
 };

@@ -56,11 +56,12 @@ bool RunDemo(const ProgramDriver& program, const std::string& folder) {
     Shot("folder-browser", browser);
     PostMessageA(browser, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !IsWindow(browser); });
+    Settle(main);
     Shot("folder-chosen", main);
 
     PostMessageA(GetDlgItem(main, IDC_BUTTON5), BM_CLICK, 0, 0);
     if (!AnswerMessageBox(program, "collection-done")) return Fail(program, "no completion box");
-    WaitUntil([&] { return !IsWindowEnabled(GetDlgItem(main, IDC_BUTTON5)); });
+    Settle(main);
     Shot("after-run", main);
 
     PostMessageA(main, WM_CLOSE, 0, 0);

@@ -121,6 +121,11 @@ void PressKey(HWND window, UINT virtualKey) {
     PostMessageA(target, WM_KEYUP, virtualKey, 1 | (3u << 30));
 }
 
+void Settle(HWND window) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &ignored);
+}
+
 ProgramDriver::ProgramDriver(const std::string& executable, const std::string& currentFolder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

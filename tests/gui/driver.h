@@ -28,6 +28,10 @@ std::vector<std::string> StaticTexts(HWND dialog);
 RECT PlaceInParent(HWND child);
 // Posts a key press to whichever control of the window's thread has the keyboard focus.
 void PressKey(HWND window, UINT virtualKey);
+// Returns once the window's thread is back in a message loop, so that the handler it was running
+// (the rest of a double-click after the folder browser closed, say) has finished: a sent message
+// is only handled there.
+void Settle(HWND window);
 
 class ProgramDriver {
   public:

@@ -126,6 +126,7 @@ class ProgramWindow : public testing::Test {
         Screenshot(shot, browser);
         PostMessageA(browser, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(browser); }));
+        Settle(main);
     }
 
     void Screenshot(const std::string& name, HWND window = nullptr) {
@@ -248,6 +249,7 @@ TEST_F(ProgramWindow, ChooseRunAndRunAgainAfterANewChoice) {
     Screenshot("browser", browser);
     PostMessageA(browser, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(browser); }));
+    Settle(main);
     EXPECT_EQ(Text(edit), "D:\\gui\\相册");
     EXPECT_TRUE(IsWindowEnabled(run));
 
@@ -266,6 +268,7 @@ TEST_F(ProgramWindow, ChooseRunAndRunAgainAfterANewChoice) {
     ASSERT_TRUE(cancelled);
     PostMessageA(cancelled, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(cancelled); }));
+    Settle(main);
     EXPECT_EQ(Text(edit), "D:\\gui\\相册");
     EXPECT_FALSE(IsWindowEnabled(run));
 
