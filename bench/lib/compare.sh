@@ -20,7 +20,7 @@ compare_bench() {
     # The first Wine start of a prefix is slower, and the first walk fills the file cache.
     timed "$out/warmup" wine cmd /c dir /s /b "$tree" '>nul'
 
-    local -a a=() b=() c=() d=() inside=() lines_a=() lines_b=() lines_d=()
+    local -a a=() b=() c=() d=() inside=() own=() lines_a=() lines_b=() lines_d=()
     local round variant
     for ((round = 0; round < runs; round++)); do
         # Each round starts with the next variant, so that none always runs first.
@@ -32,6 +32,7 @@ compare_bench() {
                     timed "$out/a" wine "$BENCH_EXE" run "$tree"
                     [ "$STATUS" -eq 0 ] || echo "warning: (a) reported no listing" >&2
                     a+=("$ELAPSED_MS") inside+=("$(figure "$out/a.out" run_ms)")
+                    own+=("$(own_ms "$out/a.out")")
                     lines_a+=("$(listing_lines)")
                     ;;
                 b)
@@ -58,13 +59,17 @@ compare_bench() {
     local ma mb mc md
     ma=$(median "${a[@]}") mb=$(median "${b[@]}") mc=$(median "${c[@]}") md=$(median "${d[@]}")
     echo
-    echo "Collection of $files files in $folders folders, $runs rounds, wall time of the wine process"
+    echo "Collection of $files files in $folders folders, $runs rounds," \
+        "wall time of the wine process"
     printf '%-42s %8s %7s  %s\n' variant "median s" lines "each round, s"
     compare_row "(a) program: RunCollection" "$ma" "$(distinct "${lines_a[@]}")" "${a[@]}"
     compare_row "(b) cmd /c $script (same script)" "$mb" "$(distinct "${lines_b[@]}")" "${b[@]}"
     compare_row "(c) cmd /c dir /s /b $tree >nul" "$mc" - "${c[@]}"
     compare_row "(d) ExecuteAndWait $script alone" "$md" "$(distinct "${lines_d[@]}")" "${d[@]}"
-    compare_row "    (a) inside the program, RunCollection" "$(median "${inside[@]}")" - "${inside[@]}"
+    compare_row "    (a) inside the program, RunCollection" "$(median "${inside[@]}")" - \
+        "${inside[@]}"
+    echo "(a) inside the program, not waiting for cmd: median $(median "${own[@]}") ms," \
+        "each round:" "${own[@]}"
     echo
     echo "(a)/(b) = $(ratio "$ma" "$mb")    (a)/(c) = $(ratio "$ma" "$mc")"
     echo "(a)/(d) = $(ratio "$ma" "$md")    (d)/(b) = $(ratio "$md" "$mb")"

@@ -18,7 +18,8 @@ timed() {
 # median NUMBER...
 median() {
     printf '%s\n' "$@" | sort -n |
-        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+        awk '{ v[NR] = $1 }
+             END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
 # distinct NUMBER...: the different values, ascending, joined by "/".
@@ -57,4 +58,11 @@ listing_bytes() {
 # figure FILE NAME: the value of a "NAME value" line that collection_bench printed.
 figure() {
     awk -v name="$2" '$1 == name { print $2 }' "$1"
+}
+
+# own_ms FILE: of the time RunCollection took, the part not spent waiting for the script, in ms,
+# from what collection_bench run printed to FILE.
+own_ms() {
+    awk '$1 == "run_ms" { run = $2 } $1 == "wait_ms" { wait = $2 }
+         END { printf "%.1f", run - wait }' "$1"
 }

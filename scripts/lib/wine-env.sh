@@ -71,6 +71,8 @@ wine_reg() {
 }
 
 wine_env_stop() {
+    # Never reach for the default prefix when the environment was not started.
+    [ -n "${WINEPREFIX:-}" ] || return 0
     wineserver -k >/dev/null 2>&1 || true
     [ -n "${WINE_ENV_XVFB:-}" ] && kill "$WINE_ENV_XVFB" 2>/dev/null
     WINE_ENV_XVFB=
